@@ -1,0 +1,5 @@
+#include "shell/Subsystems.h"
+
+namespace gavlin {
+void InstallHtmlCommands() {}
+}  // namespace gavlin

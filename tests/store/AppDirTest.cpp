@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include "store/AppDir.h"
+#include "store/RecordFile.h"
+#include "store/Text.h"
+#include "support/TempDir.h"
+
+using namespace gavlin;
+using gavlin::test::TempDir;
+
+TEST(AppDir, FirstStartCreatesDefaultConfigAndHtmlDirectory) {
+    TempDir d;
+    auto p = PrepareApplicationDirectory(d.path());
+    EXPECT_FALSE(p.problem);
+    EXPECT_EQ(d.read("config.dat"), EncodeRecord(DefaultConfigRecord()));
+    EXPECT_TRUE(fs::is_directory(d / "HTML"));
+    EXPECT_EQ(TrimRight(p.config.MainMenuHeader), "mainhead.htm");
+}
+
+TEST(AppDir, SecondStartLeavesConfigAlone) {
+    TempDir d;
+    ConfigRecord c = DefaultConfigRecord();
+    c.AutoValidate = "Y";
+    c.Reserved1 = "keep me";
+    AppendRecord(d / "config.dat", c);
+    std::string before = d.read("config.dat");
+    auto p = PrepareApplicationDirectory(d.path());
+    EXPECT_EQ(d.read("config.dat"), before);
+    EXPECT_EQ(p.config.AutoValidate, "Y");
+}
+
+TEST(AppDir, ReadOnlyDirectoryReportsTheFileAndGoesOn) {
+    TempDir d;
+    gavlin::test::OpenForNobody(d.path());
+    fs::permissions(d.path(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                  fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    int rc = gavlin::test::RunAsNobody([&] {
+        auto p = PrepareApplicationDirectory(d.path());
+        if (!p.problem || p.problem->find("config.dat") == std::string::npos) return 1;
+        return p.config.CommercialMode == "N" ? 0 : 2;
+    });
+    EXPECT_EQ(rc, 0);
+}
