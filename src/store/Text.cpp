@@ -133,3 +133,7 @@ bool IsPlainFileName(std::string_view name) {
 }
 
 }  // namespace gavlin
+
+namespace gavlin {
+std::string EmailKey(std::string_view address) { return UpperAscii(TrimView(address.substr(0, 25))); }
+}  // namespace gavlin

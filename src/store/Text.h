@@ -33,3 +33,10 @@ bool EndsWithNoCase(std::string_view s, std::string_view suffix);
 bool IsPlainFileName(std::string_view name);
 
 }  // namespace gavlin
+
+namespace gavlin {
+// The key under which an address is compared with a user's Email: cut to the
+// field's 25 characters first (an address may be longer where it is stored
+// elsewhere), then trimmed and in upper case.
+std::string EmailKey(std::string_view address);
+}  // namespace gavlin
