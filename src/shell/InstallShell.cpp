@@ -1,5 +1,12 @@
+#include "shell/AppContext.h"
+#include "shell/CommandWindow.h"
 #include "shell/Subsystems.h"
+#include "shell/frmConfig.h"
 
 namespace gavlin {
-void InstallShellCommands() {}
+void InstallShellCommands() {
+    RegisterMenuHandler("mnuConfiguration", [](QWidget* mainWindow) {
+        OpenCommandWindow(mainWindow, new frmConfig(ApplicationDirectory()));
+    });
+}
 }  // namespace gavlin

@@ -1,1 +1,0 @@
-// Replaced as soon as the first source of this part lands.
