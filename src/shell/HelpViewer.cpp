@@ -6,8 +6,9 @@
 #include <QVBoxLayout>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "store/Text.h"
 
@@ -80,14 +81,20 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window) {
 }
 
 bool HelpViewer::Open(const std::string& file, std::string& error) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) {
+        error = "Could not read the help file " + file + ": " +
+                (ec ? ec.message() : std::string(std::filesystem::exists(file) ? "not a file" : "no such file"));
+        return false;
+    }
     std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    if (!in || !(text << in.rdbuf())) {
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in.is_open() || in.bad()) {
         error = "Could not read the help file " + file + ": " + std::strerror(errno ? errno : EIO);
         return false;
     }
     file_ = file;
-    book_ = ParseHelpBook(text.str());
+    book_ = ParseHelpBook(text);
     index_ = HelpIndex(book_);
     history_.clear();
     current_.clear();

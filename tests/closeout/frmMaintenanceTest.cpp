@@ -10,6 +10,7 @@
 #include "shell/AppContext.h"
 #include "shell/CommandWindow.h"
 #include "shell/Subsystems.h"
+#include "shell/frmMain.h"
 #include "support/MessageRecorder.h"
 
 using namespace gavlin;
@@ -127,4 +128,31 @@ TEST(frmMaintenance, AFileErrorIsShownAndDoneIsEnabled) {
     w->close();
     FlushDeletes();
     EXPECT_TRUE(mainWindow.isEnabled());
+}
+
+TEST(frmMaintenance, StartsFromThePictureButtonAndTheMenuOfTheMainWindow) {
+    TempDir d;
+    SetApplicationDirectory(d.path());
+    InstallCloseoutCommands();
+    frmMain mainWindow;
+    mainWindow.show();
+    MessageRecorder boxes;
+    FixedClock clock(At(2000, 6, 1, 12));
+
+    QAction* menuItem = mainWindow.findChild<QAction*>("mnuMaintenance");
+    ASSERT_NE(menuItem, nullptr);
+    menuItem->trigger();
+    EXPECT_EQ(boxes.lastText(), "No Auctions Currently on File");
+    EXPECT_EQ(OpenWindow(), nullptr);
+
+    WriteAuctions(d, {EndedAuction("old lamp")});
+    QTest::mouseClick(mainWindow.imgMaintenance, Qt::LeftButton);
+    QPointer<frmMaintenance> w = OpenWindow();
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(w->txtMaintenance->toPlainText().endsWith("Maintenance Run Finished\n"));
+    EXPECT_FALSE(mainWindow.isEnabled());
+    QTest::mouseClick(w->cmdDone, Qt::LeftButton);
+    FlushDeletes();
+    EXPECT_TRUE(mainWindow.isEnabled());
+    EXPECT_EQ(fs::file_size(d / "auctions.dat"), 0u);
 }

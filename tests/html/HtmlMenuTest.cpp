@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 
@@ -10,6 +11,7 @@
 #include "shell/CommandWindow.h"
 #include "shell/Subsystems.h"
 #include "shell/frmGeneric.h"
+#include "shell/frmMain.h"
 
 using namespace gavlin;
 using namespace gavlin::test;
@@ -60,4 +62,33 @@ TEST(HtmlMenu, MakeAllShowsProgressWindowWhileRunning) {
     EXPECT_EQ(ProgressWindow(), nullptr);
     EXPECT_TRUE(s.hasPage("gavlin.htm"));
     EXPECT_TRUE(s.hasPage("register.htm"));
+}
+
+// From the real main window: the Auctions picture runs make-all, a menu item
+// its own command.
+TEST(HtmlMenu, MainWindowPictureAndMenuItem) {
+    InstallHtmlCommands();
+    Site s;
+    SetApplicationDirectory(s.path());
+    frmMain main;
+    main.show();
+    std::vector<bool> progressShown;
+    SetMessageHandlerForTests([&](const ShownMessage&) {
+        progressShown.push_back(ProgressWindow() != nullptr && !main.isEnabled());
+        return MsgResult::Ok;
+    });
+    QTest::mouseClick(main.imgAuctions, Qt::LeftButton);
+    QTRY_VERIFY(main.isEnabled());
+    EXPECT_EQ(progressShown, (std::vector<bool>{true, true}));
+    EXPECT_TRUE(s.hasPage("inform.htm"));
+
+    std::filesystem::remove(s.path() / "HTML/gavlin.htm");
+    QAction* item = main.findChild<QAction*>("mnuMainMenu");
+    ASSERT_NE(item, nullptr);
+    ASSERT_TRUE(item->isEnabled());
+    item->trigger();
+    QTRY_VERIFY(main.isEnabled());
+    SetMessageHandlerForTests({});
+    EXPECT_TRUE(s.hasPage("gavlin.htm"));
+    EXPECT_EQ(progressShown.size(), 2u);
 }
