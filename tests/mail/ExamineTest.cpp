@@ -94,9 +94,12 @@ TEST_F(Examine, RegistrationStoresEveryFieldCutToWidth) {
                          "&REALNAME=++Joe+Smith++&PASSWORD=pw&EMAIL=joe%40example.com&ADDRESS=1+Main+St%0D%0AFlat+2"
                          "&CITY=Rome&STATE=NY&ZIP=13440&PHONE=%2B1+555&COUNTRY=USA\n");
     d.write("2.msg", "GAVLIN=REGISTER&ALIAS=anon&EMAIL=anon%40example.com\n");
+    d.write("3.msg", "GAVLIN=REGISTER&REALNAME=&ALIAS=\n");  // a blank name still gets its line
     EXPECT_EQ(run(), (Lines{"Examining Incoming Messages", "Examining Message : 1.msg",
                             "Message 1.msg is an Incoming Gavlin Message!", "Examining Message : 2.msg",
-                            "Message 2.msg is an Incoming Gavlin Message!", "Adding Joe Smith To user Database"}));
+                            "Message 2.msg is an Incoming Gavlin Message!", "Examining Message : 3.msg",
+                            "Message 3.msg is an Incoming Gavlin Message!", "Adding Joe Smith To user Database",
+                            "Adding  To user Database"}));
     UserRecord want;
     want.Alias = alias40;
     want.RealName = "  Joe Smith  ";
@@ -113,7 +116,9 @@ TEST_F(Examine, RegistrationStoresEveryFieldCutToWidth) {
     anon.Alias = "anon";
     anon.Email = "anon@example.com";
     anon.Validated = "N";
-    EXPECT_EQ(d.read("reguser.dat"), EncodeRecord(want) + EncodeRecord(anon));
+    UserRecord blank;
+    blank.Validated = "N";
+    EXPECT_EQ(d.read("reguser.dat"), EncodeRecord(want) + EncodeRecord(anon) + EncodeRecord(blank));
 }
 
 TEST_F(Examine, ValidationModeSetsTheFlagOfNewRecords) {

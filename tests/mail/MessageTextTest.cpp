@@ -40,6 +40,7 @@ TEST(MessageCollecting, JoinsLinesOfRecognisedMessages) {
              Case{"= then a blank is no soft break", "GAVLIN=3DNEWBID&A=3Dx= \ny\n", true, true,
                   "GAVLIN=3DNEWBID&A=3Dx=y"},
              Case{"a lone = line", "GAVLIN=3DNEWBID\n =\nz", true, true, "GAVLIN=3DNEWBIDz"},
+             Case{"a tab is no blank", "X\t=\nGAVLIN=3DNEWBID\t\n", true, true, "X\tGAVLIN=3DNEWBID\t"},
              Case{"marker split by a soft break", "GAVLIN=3D=\nREGISTER\n", false, false, ""},
              Case{"the first marker line decides", "GAVLIN=REGISTER\nGAVLIN=3DNEWBID=\nx\n", true, false,
                   "GAVLIN=REGISTERGAVLIN=3DNEWBID=x"},
