@@ -22,7 +22,8 @@ private:
 }  // namespace
 
 const UserRecord* FindUser(const UserIndex& users, std::string_view address) {
-    if (TrimView(address).empty()) return nullptr;
+    // The key is what is compared: an address blank in its first 25 characters is blank too.
+    if (EmailKey(address).empty()) return nullptr;
     return users.byEmail(address);
 }
 

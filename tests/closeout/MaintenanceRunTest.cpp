@@ -181,6 +181,14 @@ TEST(MaintenanceRun, BlocksFollowTheRegisteredUsers) {
         // top bidder field keeps 30, and the lookup compares the first 25.
         {"long top bidder address", {User("Lou", longAddress)}, longAddress, "", "Y", true, false, false},
         {"a user without address is nobody's match", {User("Blank", "")}, "", "", "Y", false, false, false},
+        {"an address blank in its first 25 characters is blank",
+         {User("Blank", "")},
+         std::string(25, ' ') + "x@y.c",
+         "",
+         "Y",
+         false,
+         false,
+         false},
     };
     for (const Case& c : cases) {
         TempDir d;
