@@ -24,10 +24,12 @@ void FixedList(PageBuilder& p, int first, int last) {
 }
 
 // Header, mode comment, the body lines, footer; written to HTML/<name>.
+// bodyPercent: the bar's step before the body, or 0 for a form without one.
 PageResult WriteFormPage(const std::filesystem::path& dir, ProgressSink& progress, const char* caption,
                          const char* pageName, std::string ConfigRecord::*headerName,
                          std::string ConfigRecord::*footerName,
-                         void (*body)(PageBuilder&, const std::filesystem::path&, const ConfigRecord&)) {
+                         void (*body)(PageBuilder&, const std::filesystem::path&, const ConfigRecord&),
+                         int bodyPercent) {
     progress.setStatus(caption);
     progress.setPercent(0);
     ConfigRecord config = ReadConfig(dir);
@@ -41,7 +43,7 @@ PageResult WriteFormPage(const std::filesystem::path& dir, ProgressSink& progres
     else
         p.line("<HTML>");
     p.line(ModeComment(config));
-    progress.setPercent(50);
+    if (bodyPercent > 0) progress.setPercent(bodyPercent);
     body(p, dir, config);
     progress.setPercent(75);
     const PageTemplate& footer = templates.get(config.*footerName);
@@ -181,14 +183,15 @@ void NewItemForm(PageBuilder& p, const std::filesystem::path& dir, const ConfigR
 PageResult MakeRegistrationPage(const std::filesystem::path& dir, ProgressSink& progress, Messenger& messenger) {
     return ReportFailures(messenger, [&] {
         return WriteFormPage(dir, progress, "Making HTML for User Registration", "register.htm",
-                             &ConfigRecord::RegistrationHeader, &ConfigRecord::RegistrationFooter, RegistrationForm);
+                             &ConfigRecord::RegistrationHeader, &ConfigRecord::RegistrationFooter, RegistrationForm,
+                             50);
     });
 }
 
 PageResult MakeNewItemFormPage(const std::filesystem::path& dir, ProgressSink& progress, Messenger& messenger) {
     return ReportFailures(messenger, [&] {
         return WriteFormPage(dir, progress, "Making HTML for New Auctions Input Form", "inform.htm",
-                             &ConfigRecord::ItemsHeader, &ConfigRecord::ItemsFooter, NewItemForm);
+                             &ConfigRecord::ItemsHeader, &ConfigRecord::ItemsFooter, NewItemForm, 0);
     });
 }
 

@@ -130,6 +130,7 @@ TEST(RegistrationPage, DefaultConfiguration) {
     RecordingMessenger m;
     ASSERT_EQ(MakeRegistrationPage(s.path(), p, m), PageResult::Finished);
     EXPECT_EQ(p.statuses, (std::vector<std::string>{"Making HTML for User Registration", "Finished"}));
+    EXPECT_EQ(p.percents, (std::vector<int>{0, 10, 20, 50, 75, 100}));
     EXPECT_EQ(s.page("register.htm"),
               Crlf({"<HTML>", kNonCommercial}) + RegistrationForm("auctions@example.com") + Crlf({"</HTML>"}));
 }
@@ -160,6 +161,8 @@ TEST(NewItemFormPage, CategoriesAndFixedLists) {
     RecordingMessenger m;
     ASSERT_EQ(MakeNewItemFormPage(s.path(), p, m), PageResult::Finished);
     EXPECT_EQ(p.statuses, (std::vector<std::string>{"Making HTML for New Auctions Input Form", "Finished"}));
+    // Unlike the registration form, no step between the header and the form lines.
+    EXPECT_EQ(p.percents, (std::vector<int>{0, 10, 20, 75, 100}));
     EXPECT_EQ(s.page("inform.htm"),
               Crlf({"<HTML>", kNonCommercial}) +
                   NewItemForm("auctions@example.com", Crlf({"        <OPTION> Antiques", "        <OPTION> Books"})) +
