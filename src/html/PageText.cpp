@@ -7,30 +7,6 @@
 
 namespace gavlin {
 
-std::string HtmlEscape(std::string_view s) {
-    std::string out;
-    out.reserve(s.size());
-    for (char c : s) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
 std::string HourText(std::string_view hourField) {
     double n = NumericValue(hourField);
     if (n < 13) return Trim(hourField) + " AM";

@@ -4,11 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace gavlin {
+#include "store/Text.h"  // HtmlEscape: visitors' values must not become markup on the operator's site
 
-// Values that visitors typed (items, bids, aliases) must not become markup on
-// the operator's site: & < > " are written as entities.
-std::string HtmlEscape(std::string_view s);
+namespace gavlin {
 
 // A 24-hour field as the pages show it: "09 AM", "12 AM", "1 PM".
 std::string HourText(std::string_view hourField);

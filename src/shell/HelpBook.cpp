@@ -61,40 +61,17 @@ std::vector<Link> LinksOf(std::string_view line) {
     return links;
 }
 
-std::string Escape(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
 std::string InlineHtml(const HelpBook& book, std::string_view line) {
     std::string out;
     size_t done = 0;
     for (const Link& link : LinksOf(line)) {
-        out += Escape(line.substr(done, link.begin - done));
+        out += HtmlEscape(line.substr(done, link.begin - done));
         const HelpTopic* target = book.find(link.id);
         std::string words = !link.words.empty() ? link.words : target ? target->title : link.id;
-        out += "<a href=\"topic:" + Escape(link.id) + "\">" + Escape(words) + "</a>";
+        out += "<a href=\"topic:" + HtmlEscape(link.id) + "\">" + HtmlEscape(words) + "</a>";
         done = link.end;
     }
-    out += Escape(line.substr(done));
+    out += HtmlEscape(line.substr(done));
     return out;
 }
 
@@ -181,7 +158,7 @@ size_t FindHelpIndexEntry(const std::vector<HelpIndexEntry>& entries, std::strin
 }
 
 std::string HelpTopicHtml(const HelpBook& book, const HelpTopic& topic) {
-    std::string html = "<h2>" + Escape(topic.title) + "</h2>\n";
+    std::string html = "<h2>" + HtmlEscape(topic.title) + "</h2>\n";
     std::string paragraph;
     bool inList = false;
     auto flush = [&] {

@@ -137,3 +137,29 @@ bool IsPlainFileName(std::string_view name) {
 namespace gavlin {
 std::string EmailKey(std::string_view address) { return UpperAscii(TrimView(address.substr(0, 25))); }
 }  // namespace gavlin
+
+namespace gavlin {
+std::string HtmlEscape(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (char c : s) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+}  // namespace gavlin

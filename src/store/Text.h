@@ -40,3 +40,8 @@ namespace gavlin {
 // elsewhere), then trimmed and in upper case.
 std::string EmailKey(std::string_view address);
 }  // namespace gavlin
+
+namespace gavlin {
+// Text placed into HTML: "&", "<", ">" and '"' become entities.
+std::string HtmlEscape(std::string_view s);
+}  // namespace gavlin
