@@ -22,9 +22,9 @@ QStringList Numbers(int first, int last) {
     return out;
 }
 
-// The flag stored from the text of the validation box: "YES" in any case is validated.
-std::string FlagFromText(const QString& text) {
-    return text.compare(QStringLiteral("YES"), Qt::CaseInsensitive) == 0 ? "Y" : "N";
+// The flag stored from the text of the validation box: "YES" in any mix of ASCII case is validated.
+std::string FlagFromText(const QComboBox* box) {
+    return UpperAscii(Typed(box)) == "YES" ? "Y" : "N";
 }
 
 constexpr std::size_t kValidatedOffset = 12, kAliasOffset = 13, kAliasWidth = 30, kItemNameOffset = 1043,
@@ -122,7 +122,7 @@ void AuctionFields::showAuction(const AuctionRecord& a) {
 }
 
 void AuctionFields::takeAuction(AuctionRecord& a) const {
-    a.Validated = FlagFromText(cmbValidated->currentText());
+    a.Validated = FlagFromText(cmbValidated);
     a.SellerAlias = Typed(txtName);
     a.Category = Typed(cmbCategory);
     a.ItemName = Typed(txtItemName);
@@ -131,7 +131,9 @@ void AuctionFields::takeAuction(AuctionRecord& a) const {
     a.EndDay = Typed(cmbDay);
     a.EndYear = Typed(txtYear);
     a.EndHour = Typed(cmbHour);
-    a.Description = TypedMultiLine(txtDescription->toPlainText());
+    // An unchanged description keeps its stored bytes, whatever line ends it holds.
+    const QString description = MultiLineText(txtDescription);
+    if (description != ShownMultiLine(a.Description)) a.Description = TypedMultiLine(description);
     a.SellerEmail = Typed(txtEmail);
     a.SellerPassword = Typed(txtPassword);
     a.MinBid = Typed(txtMinBid);

@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QScreen>
+#include <QTextDocument>
 
 #include "platform/Latin1.h"
 #include "platform/QtMessenger.h"
@@ -83,6 +85,14 @@ std::string TypedMultiLine(const QString& text) {
     crlf.replace(QChar('\r'), QChar('\n'));
     crlf.replace(QChar('\n'), QStringLiteral("\r\n"));
     return ToLatin1(crlf);
+}
+
+QString MultiLineText(const QPlainTextEdit* box) {
+    // toPlainText() would turn no-break spaces into blanks.
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QChar('\n'));
+    text.replace(QChar::LineSeparator, QChar('\n'));
+    return text;
 }
 
 int SelectedRow(const QListWidget* list) {

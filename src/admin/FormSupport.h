@@ -12,6 +12,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
 class QWidget;
 
 namespace gavlin::admin {
@@ -33,6 +34,9 @@ std::string Typed(const QComboBox* box);
 // have always held them; the box works with plain line feeds.
 QString ShownMultiLine(std::string_view field);
 std::string TypedMultiLine(const QString& text);
+// The text of a multi-line box with line breaks as line feeds and every other
+// character as typed (no-break spaces included).
+QString MultiLineText(const QPlainTextEdit* box);
 
 // The selected row, or -1 when no entry is selected.
 int SelectedRow(const QListWidget* list);

@@ -100,8 +100,8 @@ void frmUserEdit::selectEntry() {
         u = ReadRecord<UserRecord>(file_, row + 1);
         showUser(u);
         // A flag other than "Y" or "N" leaves the box as it was.
-        if (u.Validated == "Y") cmbValidated->setEditText("Yes");
-        if (u.Validated == "N") cmbValidated->setEditText("No");
+        if (u.Validated == "Y") cmbValidated->setCurrentIndex(cmbValidated->findText("Yes"));
+        if (u.Validated == "N") cmbValidated->setCurrentIndex(cmbValidated->findText("No"));
     } catch (const std::exception& e) {
         ShowFileError(this, e);
     }
@@ -184,6 +184,7 @@ void frmUserEdit::deleteEntry() {
 
 void frmUserEdit::clearBoxes() {
     clearUser();
+    cmbValidated->setCurrentIndex(-1);
     cmbValidated->setEditText(QString());
 }
 

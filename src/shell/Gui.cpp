@@ -8,6 +8,7 @@
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
 #include "store/AppDir.h"
+#include "store/WorkingCopy.h"
 
 namespace gavlin {
 
@@ -21,6 +22,7 @@ void OpenMainWindow() {
     std::error_code ignored;
     std::filesystem::current_path(dir, ignored);
     PreparedDirectory prepared = PrepareApplicationDirectory(dir);
+    ConfigCopy() = prepared.config;
 
     auto* main = new frmMain;
     main->setAttribute(Qt::WA_DeleteOnClose);

@@ -54,8 +54,13 @@ struct AuctionDir {
 };
 
 TEST(AuctionEditWindow, ListsAuctionsAndSavesAnUnchangedRecordByteForByte) {
-    AuctionDir d({Auction("aaaaaaaa.htm", "  Ann ", "Y"), Auction("bbbbbbbb.htm", "Bob", "y"),
-                  Auction("cccccccc.htm", "Cy", "N")});
+    // Every byte value, lone line feeds and returns and no-break spaces included, survives a save.
+    std::string every;
+    for (int i = 1; i < 256; ++i) every += static_cast<char>(i);
+    AuctionRecord bob = Auction("bbbbbbbb.htm", "Bob", "y");
+    bob.ImageURL = every;
+    bob.Description = every + "x\ny\rz\xA0";
+    AuctionDir d({Auction("aaaaaaaa.htm", "  Ann ", "Y"), bob, Auction("cccccccc.htm", "Cy", "N")});
     frmAuctionEdit window(d.dir.path());
     EXPECT_EQ(Entries(&window), QStringList({"Ann Ann  item", "Bob Bob item", "Cy Cy item"}));
     auto* category = Child<QComboBox>(&window, "cmbCategory");
@@ -88,25 +93,31 @@ TEST(AuctionEditWindow, ValidatedTextAndTypedBoxesAreStored) {
         QString typed;
         std::string flag;
     };
-    const Case cases[] = {{"yes", "Y"}, {"YeS", "Y"}, {"Yes", "Y"}, {"No", "N"}, {"", "N"}, {"y", "N"}, {" yes", "N"}};
+    const Case cases[] = {{"yes", "Y"}, {"YeS", "Y"}, {"Yes", "Y"},  {"No", "N"},
+                          {"", "N"},    {"y", "N"},   {" yes", "N"}, {"YE\u017F", "N"}};
     AuctionDir d({Auction("aaaaaaaa.htm", "Ann", "N")});
     frmAuctionEdit window(d.dir.path());
     for (const auto& c : cases) {
         ClickEntry(&window, 0);
         auto* flag = Child<QComboBox>(&window, "cmbValidated");
         flag->setEditText(QString());
-        QTest::keyClicks(flag->lineEdit(), c.typed);  // typed, so nothing completes it
+        for (QChar ch : c.typed) {  // typed, so nothing completes it (the test keyboard is ASCII only)
+            if (ch.unicode() < 128)
+                QTest::keyClicks(flag->lineEdit(), QString(ch));
+            else
+                flag->lineEdit()->insert(QString(ch));
+        }
         Click(&window, "cmdSaveEdit");
         EXPECT_EQ(ReadRecord<AuctionRecord>(d.file, 1).Validated, c.flag) << c.typed.toStdString();
     }
 
     ClickEntry(&window, 0);
     Child<QLineEdit>(&window, "txtName")->setText(QString(40, 'n'));
-    Child<QPlainTextEdit>(&window, "txtDescription")->setPlainText("first\nsecond \u00e9\u20ac");
+    Child<QPlainTextEdit>(&window, "txtDescription")->setPlainText("first\nsecond \u00e9\u20ac\u00a0");
     Click(&window, "cmdSaveEdit");
     const AuctionRecord saved = ReadRecord<AuctionRecord>(d.file, 1);
     EXPECT_EQ(saved.SellerAlias, std::string(30, 'n'));
-    EXPECT_EQ(saved.Description, Pad("first\r\nsecond \xE9?", 5000));
+    EXPECT_EQ(saved.Description, Pad("first\r\nsecond \xE9?\xA0", 5000));
     EXPECT_EQ(saved.FileName, "aaaaaaaa.htm");
     EXPECT_EQ(Child<QLineEdit>(&window, "txtName")->text(), "");
     EXPECT_EQ(Child<QLabel>(&window, "lblFilename")->text(), "Filename: aaaaaaaa.htm");

@@ -53,6 +53,10 @@ TEST(UserEditWindow, FlagTextOtherThanYesOrNoKeepsTheLastRecordsFlag) {
     ClickEntry(&window, 0);
     EXPECT_EQ(flag->currentText(), "Yes");
     EXPECT_EQ(Child<QLineEdit>(&window, "txtAlias")->text(), QString::fromLatin1(Pad("AnnA", 30)));
+    flag->setEditText("typed");  // choosing "Yes" again replaces typed text
+    ClickEntry(&window, 0);
+    EXPECT_EQ(flag->currentText(), "Yes");
+    EXPECT_EQ(flag->currentIndex(), 0);
     ClickEntry(&window, 2);  // neither "Y" nor "N": the box is left as it was
     EXPECT_EQ(flag->currentText(), "Yes");
 
