@@ -35,10 +35,16 @@ void OpenMainWindow() {
     });
     main->show();
     if (prepared.problem) {
-        std::string text = "The configuration file config.dat could not be created in " + dir.string() + ".\n\n" +
-                           *prepared.problem +
-                           "\n\nGavlin goes on with the default configuration, but nothing can be saved "
-                           "in this directory until it is writable.";
+        // An existing config.dat that cannot be read is not a directory problem.
+        std::error_code error;
+        const bool existed = std::filesystem::exists(dir / "config.dat", error);
+        std::string text = existed
+                               ? "The configuration file config.dat could not be read in " + dir.string() + ".\n\n" +
+                                     *prepared.problem + "\n\nGavlin goes on with the default configuration."
+                               : "The configuration file config.dat could not be created in " + dir.string() + ".\n\n" +
+                                     *prepared.problem +
+                                     "\n\nGavlin goes on with the default configuration, but nothing can be saved "
+                                     "in this directory until it is writable.";
         // After the splash has gone, so the box is not hidden behind it.
         QTimer::singleShot(0, main, [main, text] { ShowMessage(main, text, kAppTitle, MsgIcon::Exclamation); });
     }

@@ -11,7 +11,7 @@ namespace {
 // Shown by command 4 whatever help file is open.
 const char* const kHelpOnHelpText = R"(@topic help-on-help Using Help
 @keywords help, using; using help
-The help window has two lists at the left and the text of one topic at the right.
+The help window has two pages at the left, Contents and Index, and the text of one topic at the right.
 == Contents
 The Contents list names every topic of the help file in the order of a short manual. Click a topic to read it.
 == Index

@@ -192,7 +192,16 @@ void frmMain::buildMenuBar() {
 
 void frmMain::RunMenuCommand(const QString& menuName) {
     if (const FileCheck* check = FileCheckOf(menuName)) {
-        if (!FileExists(ApplicationDirectory() / check->file)) {
+        bool exists = false;
+        try {
+            exists = FileExists(ApplicationDirectory() / check->file);
+        } catch (const FileError& e) {
+            // An unreachable directory is an error, not a missing file; and it
+            // must not escape into the event loop.
+            ShowMessage(this, e.what(), kAppTitle, MsgIcon::Critical);
+            return;
+        }
+        if (!exists) {
             ShowMessage(this, check->message);
             return;
         }

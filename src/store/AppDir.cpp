@@ -4,7 +4,9 @@
 
 namespace gavlin {
 
-std::filesystem::path HtmlDirectory(const std::filesystem::path& dir) { return dir / "HTML"; }
+std::filesystem::path HtmlDirectory(const std::filesystem::path& dir) {
+    return dir / "HTML";
+}
 
 ConfigRecord ReadConfig(const std::filesystem::path& dir) {
     auto file = RecordPath<ConfigRecord>(dir);
@@ -20,7 +22,15 @@ PreparedDirectory PrepareApplicationDirectory(const std::filesystem::path& dir) 
             result.config = ReadConfig(dir);
         } else {
             result.config = DecodeRecord<ConfigRecord>(EncodeRecord(DefaultConfigRecord()));
-            AppendRecord(file, result.config);
+            try {
+                AppendRecord(file, result.config);
+            } catch (const FileError&) {
+                // A half-written new file (full disk) would pass for an existing
+                // one at the next start and never get its default record.
+                std::error_code ignored;
+                std::filesystem::remove(file, ignored);
+                throw;
+            }
         }
     } catch (const FileError& e) {
         result.config = DecodeRecord<ConfigRecord>(EncodeRecord(DefaultConfigRecord()));

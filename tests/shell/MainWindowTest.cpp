@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -205,6 +206,16 @@ TEST_F(MainWindowTest, MissingRecordFilesGiveTheirMessageAndLeaveTheWindowEnable
     EXPECT_TRUE(w.isEnabled());
 }
 
+TEST_F(MainWindowTest, UnreachableDirectoryIsReportedNotTakenForAMissingFile) {
+    dir.write("plain", "");
+    SetApplicationDirectory(dir / "plain");  // a file where the directory should be
+    Item("mnuUnvalidatedUsers")->trigger();
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_NE(messages.lastText().find("reguser.dat"), std::string::npos) << messages.lastText();
+    EXPECT_EQ(messages.shown()[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(w.isEnabled());
+}
+
 TEST_F(MainWindowTest, PresentFileLeadsToTheCommandWithoutMessage) {
     int calls = 0;
     RegisterMenuHandler("mnuUnvalidatedUsers", [&](QWidget* main) {
@@ -242,6 +253,13 @@ TEST_F(MainWindowTest, AboutWindowReenablesTheMainWindowHoweverClosed) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
         EXPECT_EQ(about->windowTitle(), "About Gavlin");
         EXPECT_EQ(about->cmdDone->text(), "&O.K.");
+        for (auto [label, text] : {std::pair{"lblProductName", "Gavlin"},
+                                   {"lblTitle", "World Wide Web Auction System"},
+                                   {"lblVersion", "Gavlin Version 1.0"}}) {
+            const QLabel* shown = about->findChild<QLabel*>(label);
+            ASSERT_NE(shown, nullptr) << label;
+            EXPECT_EQ(shown->text(), text) << label;
+        }
         EXPECT_FALSE(w.isEnabled());
         EXPECT_TRUE(about->isEnabled());
         if (byCloseBox)

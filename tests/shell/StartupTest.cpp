@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 #include <cstdlib>
 #include <filesystem>
@@ -65,6 +67,15 @@ TEST(Splash, TimerThenWaitThenMainWindowThenSplashCloses) {
         50, 150);
     splash->setAttribute(Qt::WA_DeleteOnClose);
     EXPECT_EQ(splash->timer1->objectName(), "timer1");
+    for (auto [label, text] : {std::pair{"lblProductName", "Gavlin"},
+                               {"lblTitle", "World Wide Web Auction System"},
+                               {"lblVersion", "Gavlin Version 1.0 32 bit for Windows 95/98/NT"}}) {
+        const QLabel* shown = splash->findChild<QLabel*>(label);
+        ASSERT_NE(shown, nullptr) << label;
+        EXPECT_EQ(shown->text(), text) << label;
+    }
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(splash->pos(), QPoint((screen.width() - splash->width()) / 2, (screen.height() - splash->height()) / 2));
     clock.start();
     splash->show();
     QTest::qWait(30);
@@ -120,32 +131,45 @@ TEST(Startup, ReadOnlyDirectoryNamesConfigFileAndStillOpens) {
         ASSERT_NE(main, nullptr);
         ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.shown().empty(); }, 5000));
         const ShownMessage& m = messages.shown().front();
-        EXPECT_NE(m.text.find("config.dat"), std::string::npos) << m.text;
+        EXPECT_NE(m.text.find(std::string("config.dat could not be ") + std::getenv("GAVLIN_READ_ONLY_VERB")),
+                  std::string::npos)
+            << m.text;
         EXPECT_EQ(m.title, "Gavlin");
         EXPECT_EQ(m.icon, MsgIcon::Exclamation);
         EXPECT_TRUE(main->isVisible());
         EXPECT_TRUE(main->isEnabled());
-        EXPECT_FALSE(fs::exists(fs::path(readOnly) / "config.dat"));
         CloseMainWindow(main);
         return;
     }
-    TempDir dir;
-    gavlin::test::OpenForNobody(dir.path());
-    fs::permissions(dir.path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
-    // Everything the child needs is made before the fork: it only calls execve.
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) env.emplace_back(*e);
-    env.push_back("GAVLIN_READ_ONLY_START=" + dir.path().string());
-    std::vector<char*> envp;
-    for (std::string& e : env) envp.push_back(e.data());
-    envp.push_back(nullptr);
-    std::string self = fs::read_symlink("/proc/self/exe").string();
-    std::string filter = "--gtest_filter=Startup.ReadOnlyDirectoryNamesConfigFileAndStillOpens";
-    char* argv[] = {self.data(), filter.data(), nullptr};
-    int rc = gavlin::test::RunAsNobody([&] {
-        ::execve(argv[0], argv, envp.data());
-        return 99;
-    });
-    EXPECT_EQ(rc, 0);
+    // A read-only directory, and a config.dat the operator may not read.
+    for (const bool unreadableFile : {false, true}) {
+        TempDir dir;
+        gavlin::test::OpenForNobody(dir.path());
+        if (unreadableFile) {
+            dir.write("config.dat", EncodeRecord(DefaultConfigRecord()));
+            fs::permissions(dir / "config.dat", fs::perms::none);
+        } else {
+            fs::permissions(dir.path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                            fs::perm_options::remove);
+        }
+        // Everything the child needs is made before the fork: it only calls execve.
+        std::vector<std::string> env;
+        for (char** e = environ; *e; ++e) env.emplace_back(*e);
+        env.push_back("GAVLIN_READ_ONLY_START=" + dir.path().string());
+        env.push_back(std::string("GAVLIN_READ_ONLY_VERB=") + (unreadableFile ? "read" : "created"));
+        std::vector<char*> envp;
+        for (std::string& e : env) envp.push_back(e.data());
+        envp.push_back(nullptr);
+        std::string self = fs::read_symlink("/proc/self/exe").string();
+        std::string filter = "--gtest_filter=Startup.ReadOnlyDirectoryNamesConfigFileAndStillOpens";
+        char* argv[] = {self.data(), filter.data(), nullptr};
+        int rc = gavlin::test::RunAsNobody([&] {
+            ::execve(argv[0], argv, envp.data());
+            return 99;
+        });
+        EXPECT_EQ(rc, 0) << (unreadableFile ? "unreadable config.dat" : "read-only directory");
+        if (!unreadableFile) {
+            EXPECT_FALSE(dir.exists("config.dat"));
+        }
+    }
 }

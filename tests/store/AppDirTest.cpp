@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include "store/AppDir.h"
 #include "store/RecordFile.h"
@@ -40,4 +43,23 @@ TEST(AppDir, ReadOnlyDirectoryReportsTheFileAndGoesOn) {
         return p.config.CommercialMode == "N" ? 0 : 2;
     });
     EXPECT_EQ(rc, 0);
+}
+
+TEST(AppDir, FullDiskLeavesNoHalfWrittenConfig) {
+    TempDir d;
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &small);
+    auto p = PrepareApplicationDirectory(d.path());
+    setrlimit(RLIMIT_FSIZE, &old);
+    ASSERT_TRUE(p.problem);
+    EXPECT_NE(p.problem->find("config.dat"), std::string::npos) << *p.problem;
+    EXPECT_FALSE(d.exists("config.dat"));
+
+    // The next start gets its default record after all.
+    EXPECT_FALSE(PrepareApplicationDirectory(d.path()).problem);
+    EXPECT_EQ(d.read("config.dat"), EncodeRecord(DefaultConfigRecord()));
 }
