@@ -4,8 +4,12 @@
 #include <QString>
 #include <QStringList>
 #include <exception>
+#include <filesystem>
 #include <string>
 #include <string_view>
+
+#include "platform/QtMessenger.h"
+#include "store/RecordFile.h"
 
 class QComboBox;
 class QGridLayout;
@@ -45,5 +49,37 @@ void FillList(QListWidget* list, const QStringList& entries);
 
 // A failed file operation: a message naming the file and what failed.
 void ShowFileError(QWidget* parent, const std::exception& e);
+
+// The Delete command of the editing windows: the entry at list row `row` must
+// be selected (else noSelection is shown), the operator confirms, then its record is removed (the only
+// record takes the file with it). `removed`, when given, receives the record
+// as it was. Returns the record count before the removal, or 0 when nothing
+// was removed (a message has then been shown, or the operator cancelled).
+template <class R>
+RecordNo ConfirmAndRemove(QWidget* window, const std::filesystem::path& file, int row, const char* noSelection,
+                          const char* noSelectionTitle, const std::string& name, R* removed = nullptr) {
+    RecordNo n = 0;
+    try {
+        n = RecordCount<R>(file);
+    } catch (const std::exception& e) {
+        ShowFileError(window, e);
+        return 0;
+    }
+    if (row < 0 || n < 1) {
+        ShowMessage(window, noSelection, noSelectionTitle, MsgIcon::Exclamation);
+        return 0;
+    }
+    if (ShowMessage(window, "Are you Sure you want to Delete " + name + " ?", "Delete Confirmation",
+                    MsgIcon::Exclamation, MsgButtons::OkCancel) != MsgResult::Ok)
+        return 0;
+    try {
+        if (removed) *removed = ReadRecord<R>(file, row + 1);
+        RemoveRecord<R>(file, row + 1);
+    } catch (const std::exception& e) {
+        ShowFileError(window, e);
+        return 0;
+    }
+    return n;
+}
 
 }  // namespace gavlin::admin

@@ -146,32 +146,13 @@ void frmAuctionEdit::addNew() {
 }
 
 void frmAuctionEdit::deleteEntry() {
-    const int row = SelectedRow(lstCategory);
-    RecordNo n = 0;
-    try {
-        n = RecordCount<AuctionRecord>(file_);
-    } catch (const std::exception& e) {
-        ShowFileError(this, e);
-        return;
-    }
-    if (row < 0 || n < 1) {
-        ShowMessage(this, "You must first select an Item to delete", "Delete Error", MsgIcon::Exclamation);
-        return;
-    }
-    const std::string name = TrimRight(Typed(txtName));
-    if (ShowMessage(this, "Are you Sure you want to Delete " + name + " ?", "Delete Confirmation", MsgIcon::Exclamation,
-                    MsgButtons::OkCancel) != MsgResult::Ok)
-        return;
-    std::string page;
-    try {
-        page = ReadRecord<AuctionRecord>(file_, row + 1).FileName;
-        // The record goes first: a page left behind is harmless, a record without its page is not lost.
-        RemoveRecord<AuctionRecord>(file_, row + 1);
-    } catch (const std::exception& e) {
-        ShowFileError(this, e);
-        return;
-    }
-    deleteItemPage(page);
+    // The record goes first: a page left behind is harmless, a record without its page is not lost.
+    AuctionRecord removed;
+    const RecordNo n = ConfirmAndRemove<AuctionRecord>(this, file_, SelectedRow(lstCategory),
+                                                       "You must first select an Item to delete", "Delete Error",
+                                                       TrimRight(Typed(txtName)), &removed);
+    if (n == 0) return;
+    deleteItemPage(removed.FileName);
     if (n == 1) {
         ShowMessage(this, "There are Now No Auction Items", "Alert", MsgIcon::Information);
         lstCategory->clear();

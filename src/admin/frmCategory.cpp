@@ -167,29 +167,10 @@ void frmCategory::saveEdit() {
 }
 
 void frmCategory::deleteEntry() {
-    const int row = SelectedRow(lstCategory);
-    RecordNo n = 0;
-    try {
-        n = RecordCount<CategoryRecord>(file_);
-    } catch (const std::exception& e) {
-        ShowFileError(this, e);
-        return;
-    }
-    if (row < 0 || n < 1) {
-        ShowMessage(this, "You must first select a category to delete", "Category Error", MsgIcon::Exclamation);
-        return;
-    }
-    const std::string name = TrimRight(Typed(txtCatName));
-    if (ShowMessage(this, "Are you Sure you want to Delete " + name + " ?", "Delete Confirmation", MsgIcon::Exclamation,
-                    MsgButtons::OkCancel) != MsgResult::Ok)
-        return;
-    try {
-        // Removing the only record deletes the file.
-        RemoveRecord<CategoryRecord>(file_, row + 1);
-    } catch (const std::exception& e) {
-        ShowFileError(this, e);
-        return;
-    }
+    const RecordNo n = ConfirmAndRemove<CategoryRecord>(this, file_, SelectedRow(lstCategory),
+                                                        "You must first select a category to delete", "Category Error",
+                                                        TrimRight(Typed(txtCatName)));
+    if (n == 0) return;
     if (n == 1) {
         ShowMessage(this, "There are Now No Auction Categories", "Alert", MsgIcon::Information);
         lstCategory->clear();

@@ -150,29 +150,10 @@ void frmUserEdit::saveEdit() {
 }
 
 void frmUserEdit::deleteEntry() {
-    const int row = SelectedRow(lstCategory);
-    RecordNo n = 0;
-    try {
-        n = RecordCount<UserRecord>(file_);
-    } catch (const std::exception& e) {
-        ShowFileError(this, e);
-        return;
-    }
-    if (row < 0 || n < 1) {
-        ShowMessage(this, "You must first select a User to delete", "Delete Error", MsgIcon::Exclamation);
-        return;
-    }
-    const std::string name = TrimRight(Typed(txtRealName));
-    if (ShowMessage(this, "Are you Sure you want to Delete " + name + " ?", "Delete Confirmation", MsgIcon::Exclamation,
-                    MsgButtons::OkCancel) != MsgResult::Ok)
-        return;
-    try {
-        // Removing the only record deletes the file.
-        RemoveRecord<UserRecord>(file_, row + 1);
-    } catch (const std::exception& e) {
-        ShowFileError(this, e);
-        return;
-    }
+    const RecordNo n =
+        ConfirmAndRemove<UserRecord>(this, file_, SelectedRow(lstCategory), "You must first select a User to delete",
+                                     "Delete Error", TrimRight(Typed(txtRealName)));
+    if (n == 0) return;
     if (n == 1) {
         ShowMessage(this, "There are Now No Users", "Alert", MsgIcon::Information);
         lstCategory->clear();
